@@ -1,9 +1,13 @@
 // signwright: the menu board editor, and its command-line options.
+#include "app/run_editor.h"
+#include "cli/cli.h"
 #include "platform/version.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -24,17 +28,34 @@ Options:
   --version            print the program version
 )";
 
+bool IsOption(const char* arg, const char* name) { return std::strcmp(arg, name) == 0; }
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    QTextStream out(stdout);
-    if (args.contains("--version")) {
-        out << sw::GetVersionString() << "\n";
+    if (argc >= 2 && (IsOption(argv[1], "--help") || IsOption(argv[1], "-h"))) {
+        std::fputs(kUsage, stdout);
         return 0;
     }
-    out << kUsage;
-    return 0;
+    if (argc >= 2 && IsOption(argv[1], "--version")) {
+        std::printf("%s\n", sw::GetVersionString().toUtf8().constData());
+        return 0;
+    }
+    if (argc >= 2 && (IsOption(argv[1], "--dump") || IsOption(argv[1], "--render-tv"))) {
+        // Rendering needs fonts and images but no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        const QStringList rest = app.arguments().mid(2);
+        return IsOption(argv[1], "--dump") ? sw::cli::RunDump(rest, out, err)
+                                           : sw::cli::RunRenderTv(rest, out, err);
+    }
+    if (argc >= 2 && argv[1][0] == '-' && argv[1][1] == '-') {
+        std::fprintf(stderr, "signwright: unknown option %s (see --help)\n", argv[1]);
+        return 2;
+    }
+    return RunEditor(argc, argv);
 }
