@@ -36,6 +36,15 @@ public:
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
 
+    // The TV image rotation of a portrait board: 0 none, 1 clockwise, 2
+    // counter-clockwise, with lastChoice preselected. Nothing when the question
+    // was dismissed, in which case the caller keeps lastChoice.
+    virtual std::optional<int> askRotation(int lastChoice)
+    {
+        (void)lastChoice;
+        return std::nullopt;
+    }
+
     // The wait cursor around slow work.
     virtual void beginWait() { }
     virtual void endWait() { }

@@ -23,6 +23,8 @@ public:
     std::vector<AskedMessage> messages;        // every message box shown
     std::vector<FileDialogRequest> fileRequests;
     int waitDepth = 0;
+    std::deque<std::optional<int>> rotations;  // next answers to the rotation question
+    std::vector<int> rotationPreselected;      // the choice each rotation question showed
 
     PromptAnswer message(const QString& text, const QString& caption, MessageButtons buttons,
                          MessageIcon icon) override
@@ -44,6 +46,15 @@ public:
     }
     std::optional<QString> openFile(const FileDialogRequest& r) override { return nextFile(r); }
     std::optional<QString> saveFile(const FileDialogRequest& r) override { return nextFile(r); }
+    std::optional<int> askRotation(int lastChoice) override
+    {
+        rotationPreselected.push_back(lastChoice);
+        if (rotations.empty())
+            return std::nullopt;
+        auto r = rotations.front();
+        rotations.pop_front();
+        return r;
+    }
     void beginWait() override { ++waitDepth; }
     void endWait() override { --waitDepth; }
 
