@@ -33,7 +33,9 @@ enum class PackResult {
 // Builds the package next to its final place under the ".zip" name, flushes it
 // and renames it over packagePath; an existing package is replaced only by a
 // complete new one. On failure *error (when given) says why, for the log/dialog.
-PackResult Pack(const PackRequest& request, QString* error);
+// A missing background or an archive that cannot be written fails; pictures and
+// fonts whose files are missing are left out and named in *missingSources.
+PackResult Pack(const PackRequest& request, QString* error, QStringList* missingSources = nullptr);
 
 // Bounds on what an archive may make us write. Generous for real layouts (a few
 // photos and fonts), small enough that a hostile archive cannot fill the disk.
