@@ -1,0 +1,28 @@
+#pragma once
+// The Prompter answered by real Qt dialogs, parented to the main window.
+#include "platform/prompter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace sw {
+
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(QWidget* parent = nullptr);
+
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    PromptAnswer message(const QString& text, const QString& caption, MessageButtons buttons,
+                         MessageIcon icon) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    void beginWait() override;
+    void endWait() override;
+
+private:
+    QPointer<QWidget> parent_;
+    int waitDepth_ = 0;
+};
+
+} // namespace sw
