@@ -56,7 +56,7 @@ struct RectF {
     bool IsEmpty() const { return X == 0.0f && Y == 0.0f && Width == 0.0f && Height == 0.0f; }
     bool Contains(double x, double y) const
     {
-        return x >= X && y >= Y && x < double(X) + Width && y < double(Y) + Height;
+        return x >= double(X) && y >= double(Y) && x < double(X) + double(Width) && y < double(Y) + double(Height);
     }
     float Right() const { return X + Width; }
     float Bottom() const { return Y + Height; }
