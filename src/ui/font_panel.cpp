@@ -15,17 +15,17 @@ namespace {
 constexpr int kPathRole = Qt::UserRole + 1;
 }
 
-FontFilePanel::FontFilePanel(const QString& folder, Installer installer, QWidget* parent)
+FontFilePanel::FontFilePanel(FontPanelRequest request, QWidget* parent)
     : QDialog(parent)
-    , folder_(folder)
-    , installer_(std::move(installer))
+    , request_(std::move(request))
 {
-    setWindowTitle(kFontPanelTitle);
-    resize(640, 360);
+    setWindowTitle(request_.title);
+    resize(720, 380);
 
-    auto* hint = new QLabel(
-        tr("Select the font files of this layout and click Install (or right click a file)."), this);
-    hint->setWordWrap(true);
+    auto* folder = new QLabel(QDir::toNativeSeparators(request_.folder), this);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    folder->setWordWrap(true);
+    auto* kind = new QLabel(request_.filter, this);
 
     list_ = new QListWidget(this);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -33,16 +33,19 @@ FontFilePanel::FontFilePanel(const QString& folder, Installer installer, QWidget
     auto* installAction = new QAction(kFontPanelInstall, list_);
     list_->addAction(installAction);
     connect(installAction, &QAction::triggered, this, &FontFilePanel::installSelected);
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        list_->setCurrentItem(item);
-        installSelected();
-    });
+    for (const QString& name : request_.fontFiles) {
+        auto* item = new QListWidgetItem(name, list_);
+        item->setData(kPathRole, QDir(request_.folder).filePath(name));
+    }
+    if (list_->count() > 0)
+        list_->setCurrentRow(0);
 
     status_ = new QLabel(this);
     status_->setWordWrap(true);
 
     install_ = new QPushButton(kFontPanelInstall, this);
-    done_ = new QPushButton(kFontPanelDone, this);
+    install_->setEnabled(list_->count() > 0 && request_.install != nullptr);
+    done_ = new QPushButton(request_.doneCaption, this);
     done_->setDefault(true);
     connect(install_, &QPushButton::clicked, this, &FontFilePanel::installSelected);
     connect(done_, &QPushButton::clicked, this, [this] {
@@ -56,45 +59,28 @@ FontFilePanel::FontFilePanel(const QString& folder, Installer installer, QWidget
     buttons->addWidget(done_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(hint);
+    layout->addWidget(folder);
+    layout->addWidget(kind);
     layout->addWidget(list_, 1);
     layout->addWidget(status_);
     layout->addLayout(buttons);
-    refresh();
-}
-
-void FontFilePanel::refresh()
-{
-    list_->clear();
-    // Only the TrueType files a layout carries are offered; a case-insensitive
-    // match takes in packages made with upper-case names.
-    const QFileInfoList files = QDir(folder_).entryInfoList(
-        {QStringLiteral("*.ttf"), QStringLiteral("*.TTF"), QStringLiteral("*.Ttf")},
-        QDir::Files | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& f : files) {
-        auto* item = new QListWidgetItem(f.fileName(), list_);
-        item->setData(kPathRole, f.absoluteFilePath());
-    }
-    install_->setEnabled(list_->count() > 0 && installer_ != nullptr);
-    if (list_->count() > 0)
-        list_->setCurrentRow(0);
 }
 
 void FontFilePanel::installSelected()
 {
-    if (!installer_)
+    if (!request_.install)
         return;
     QStringList failures;
     int installed = 0;
     for (QListWidgetItem* item : list_->selectedItems()) {
-        QString error;
         const QString path = item->data(kPathRole).toString();
         const QString name = QFileInfo(path).fileName();
-        if (installer_(path, &error)) {
+        const FontInstallResult r = request_.install(path);
+        if (r.installed) {
             ++installed;
             item->setText(name + tr("  (installed)"));
         } else {
-            failures << name + QStringLiteral(": ") + error;
+            failures << name + QStringLiteral(": ") + r.message;
             item->setText(name + tr("  (not installed)"));
         }
     }

@@ -1,8 +1,9 @@
 #pragma once
 // Lists the font files that came with a layout and installs the ones the user
 // picks; "Done" tells the caller to look again which families are missing.
+#include "platform/prompter.h"
+
 #include <QDialog>
-#include <functional>
 
 class QListWidget;
 class QPushButton;
@@ -10,34 +11,26 @@ class QLabel;
 
 namespace sw {
 
-inline const QString kFontPanelTitle
-    = QStringLiteral("TO INSTALL MISSING FONT(S), Right Click on font File(s) and click INSTALL FOR ALL USERS");
-inline const QString kFontPanelDone = QStringLiteral("Done");
 inline const QString kFontPanelInstall = QStringLiteral("Install");
 
 class FontFilePanel : public QDialog {
     Q_OBJECT
 public:
-    // Installs one font file; on failure returns false with a reason in *error.
-    using Installer = std::function<bool(const QString& fontFile, QString* error)>;
+    explicit FontFilePanel(FontPanelRequest request, QWidget* parent = nullptr);
 
-    FontFilePanel(const QString& folder, Installer installer, QWidget* parent = nullptr);
-
-    // True only when the panel ended through "Done".
-    bool endedByDone() const { return endedByDone_; }
+    // Done only when the panel ended through its one button.
+    FontPanelResult result() const { return endedByDone_ ? FontPanelResult::Done : FontPanelResult::Closed; }
 
     QListWidget* fileList() const { return list_; }
     QPushButton* installButton() const { return install_; }
     QPushButton* doneButton() const { return done_; }
+    QLabel* statusLabel() const { return status_; }
 
     // Installs every selected file, marking each row with the outcome.
     void installSelected();
 
 private:
-    void refresh();
-
-    QString folder_;
-    Installer installer_;
+    FontPanelRequest request_;
     QListWidget* list_;
     QPushButton* install_;
     QPushButton* done_;

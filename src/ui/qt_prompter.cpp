@@ -1,5 +1,8 @@
 #include "ui/qt_prompter.h"
 
+#include "ui/font_panel.h"
+#include "ui/rotation_dialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -121,6 +124,30 @@ std::optional<QString> QtPrompter::saveFile(const FileDialogRequest& request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<int> QtPrompter::askRotation(int lastChoice)
+{
+    CImageRotationSelectionDialog dialog(parent_);
+    dialog.setRotationChoice(lastChoice);
+    const bool restore = waitDepth_ > 0;
+    if (restore)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    dialog.exec();
+    if (restore)
+        QApplication::restoreOverrideCursor();
+    // OK and Escape both leave the choice as the radio buttons last set it.
+    const int choice = dialog.rotationChoice();
+    if (choice < 0 || choice > 2)
+        return std::nullopt;
+    return choice;
+}
+
+FontPanelResult QtPrompter::fontFilePanel(const FontPanelRequest& request)
+{
+    FontFilePanel panel(request, parent_);
+    panel.exec();
+    return panel.result();
 }
 
 void QtPrompter::beginWait()

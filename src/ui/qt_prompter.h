@@ -17,6 +17,8 @@ public:
                          MessageIcon icon) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<int> askRotation(int lastChoice) override;
+    FontPanelResult fontFilePanel(const FontPanelRequest& request) override;
     void beginWait() override;
     void endWait() override;
 
