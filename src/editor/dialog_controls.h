@@ -24,6 +24,9 @@
 //     setComboSelection...) are not reported back as user input: setText must
 //     not call OnEditChanged, check must not call OnCommand.
 //   - A check box clicked by the user has its new state before OnCommand runs.
+//   - Edit box texts cross the port with "\r\n" line breaks, as the layout
+//     stores them, and selections are offsets into that text; the view
+//     converts to and from its widget's "\n".
 //   - invalidate() asks for a repaint; the view schedules it (update()).
 //   - discardQueuedClicks(): mouse presses already queued for the window when
 //     it is called are dropped (clicks made while a layout loaded).
