@@ -12,6 +12,9 @@ public:
     // Called once per drawn text block with the block's family as the layout
     // names it (before any substitution). Must tolerate repeats.
     virtual void CollectLayoutFont(const QString& family) { (void)family; }
+    // Every composition starts the list afresh, so a family no longer drawn
+    // does not linger in the package.
+    virtual void BeginComposition() { }
 };
 
 } // namespace sw
