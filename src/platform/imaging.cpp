@@ -133,18 +133,28 @@ Bitmap Bitmap::FromFile(const QString& path)
 void Bitmap::SetAllocationLimitMB(int megabytes) { g_allocationLimitMB = std::max(1, megabytes); }
 int Bitmap::AllocationLimitMB() { return g_allocationLimitMB.load(); }
 
+namespace {
+// QImage keeps the density as whole dots per metre, so 300 dpi comes back as
+// 299.9994 and would truncate to 299 where the board's text sizing divides by
+// the truncated value. The rounding error is below 0.013 dpi: a value that
+// close to a whole number is that number.
+double DpiFromDotsPerMetre(int dpm)
+{
+    if (dpm <= 0) return kDefaultDpi;
+    const double dpi = dpm * kMetresPerInch;
+    const double whole = std::round(dpi);
+    return std::abs(dpi - whole) < 0.013 ? whole : dpi;
+}
+} // namespace
+
 double Bitmap::HorizontalResolution() const
 {
-    if (image_.isNull()) return 0.0;
-    const int dpm = image_.dotsPerMeterX();
-    return dpm > 0 ? dpm * kMetresPerInch : kDefaultDpi;
+    return image_.isNull() ? 0.0 : DpiFromDotsPerMetre(image_.dotsPerMeterX());
 }
 
 double Bitmap::VerticalResolution() const
 {
-    if (image_.isNull()) return 0.0;
-    const int dpm = image_.dotsPerMeterY();
-    return dpm > 0 ? dpm * kMetresPerInch : kDefaultDpi;
+    return image_.isNull() ? 0.0 : DpiFromDotsPerMetre(image_.dotsPerMeterY());
 }
 
 void Bitmap::SetResolution(double dpiX, double dpiY)
