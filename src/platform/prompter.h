@@ -8,6 +8,7 @@
 // scripted test adapter.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace sw {
@@ -15,6 +16,30 @@ namespace sw {
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+// What installing one font file from the font file panel came to.
+struct FontInstallResult {
+    bool installed = false;
+    QString message;  // for the user when it failed
+};
+
+// The font file panel: a view of the layout's own font files from which the
+// user installs the ones this computer lacks. The window shows a dialog
+// captioned `title` listing `fontFiles` (the ".ttf" files of `folder`, by file
+// name, `filter` describing them). Each file can be installed from its right-
+// click menu and from an Install button; either calls `install` with the
+// file's full path and, when that fails, shows the returned message. The
+// dialog offers no way to open a file; its only button is captioned
+// `doneCaption` ("Done"). Closing the window any other way counts as Closed.
+struct FontPanelRequest {
+    QString title;
+    QString folder;
+    QString filter;
+    QString doneCaption;
+    QStringList fontFiles;
+    std::function<FontInstallResult(const QString& fontFilePath)> install;
+};
+enum class FontPanelResult { Done, Closed };
 
 struct FileDialogRequest {
     QString title;        // dialog caption
@@ -43,6 +68,22 @@ public:
     {
         (void)lastChoice;
         return std::nullopt;
+    }
+
+    // The font file panel (see FontPanelRequest). Without a panel nothing can
+    // be installed, which the callers treat as giving up.
+    virtual FontPanelResult fontFilePanel(const FontPanelRequest& request)
+    {
+        (void)request;
+        return FontPanelResult::Closed;
+    }
+
+    // Hands an image file to printing (the window shows the print dialog).
+    // False when nothing was printed.
+    virtual bool printImage(const QString& imagePath)
+    {
+        (void)imagePath;
+        return false;
     }
 
     // The wait cursor around slow work.

@@ -9,6 +9,13 @@
 
 namespace sw::test {
 
+// One visit of the font file panel: the files (by name, in the panel's
+// folder) the user installs, then how the panel is left.
+struct ScriptedFontPanel {
+    QStringList install;
+    FontPanelResult result = FontPanelResult::Done;
+};
+
 struct AskedMessage {
     QString text;
     QString caption;
@@ -25,6 +32,9 @@ public:
     int waitDepth = 0;
     std::deque<std::optional<int>> rotations;  // next answers to the rotation question
     std::vector<int> rotationPreselected;      // the choice each rotation question showed
+    std::deque<ScriptedFontPanel> fontPanels;  // next visits of the font file panel
+    std::vector<FontPanelRequest> fontPanelRequests;
+    std::vector<FontInstallResult> fontInstalls;  // what each scripted install came to
 
     PromptAnswer message(const QString& text, const QString& caption, MessageButtons buttons,
                          MessageIcon icon) override
@@ -54,6 +64,18 @@ public:
         auto r = rotations.front();
         rotations.pop_front();
         return r;
+    }
+    // Unscripted, the panel is closed without "Done".
+    FontPanelResult fontFilePanel(const FontPanelRequest& r) override
+    {
+        fontPanelRequests.push_back(r);
+        if (fontPanels.empty())
+            return FontPanelResult::Closed;
+        ScriptedFontPanel visit = fontPanels.front();
+        fontPanels.pop_front();
+        for (const QString& name : visit.install)
+            fontInstalls.push_back(r.install ? r.install(r.folder + "/" + name) : FontInstallResult{});
+        return visit.result;
     }
     void beginWait() override { ++waitDepth; }
     void endWait() override { --waitDepth; }
