@@ -8,6 +8,7 @@
 #include <unzip.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -202,8 +203,14 @@ private:
             return;
         const QByteArray from = QFile::encodeName(name);
         const QByteArray to = QFile::encodeName(target);
-        if (::linkat(dirFd_, from.constData(), dirFd_, to.constData(), 0) == 0)
+        if (::linkat(dirFd_, from.constData(), dirFd_, to.constData(), 0) == 0) {
             ::unlinkat(dirFd_, from.constData(), 0);
+            return;
+        }
+        // File systems without hard links: a rename, still never over a file.
+        struct stat st {};
+        if (errno != EEXIST && ::fstatat(dirFd_, to.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT)
+            ::renameat(dirFd_, from.constData(), dirFd_, to.constData());
     }
 
     unzFile unz_;
