@@ -1,0 +1,263 @@
+#include "editor/open_flow.h"
+
+#include "editor/panel_routines.h"
+#include "editor/preview_painter.h"
+#include "editor/shell_routines.h"
+#include "editor/strip_fit.h"
+#include "editor/undo_ops.h"
+#include "fonts/font_install.h"
+#include "fonts/font_inventory.h"
+#include "layout_io/layout_loader.h"
+#include "layout_io/package.h"
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace sw {
+
+using namespace ctl;
+
+namespace {
+
+QString FileNameOf(const QString& path)
+{
+    return QDir::fromNativeSeparators(path).section(QLatin1Char('/'), -1);
+}
+
+// Folder of a path, without a trailing separator.
+QString FolderOf(const QString& path)
+{
+    const QString p = QDir::fromNativeSeparators(path);
+    return p.left(qMax(0, int(p.lastIndexOf(QLatin1Char('/')))));
+}
+
+constexpr TextBlockKind kKinds[3] = {TextBlockKind::MainItem, TextBlockKind::SubItems, TextBlockKind::Prices};
+
+} // namespace
+
+bool OpenFlow::OpenLayout()
+{
+    EditorState& st = ctx_.State;
+    ShellPaths& paths = ctx_.Paths;
+    auto& c = ctx_.Controls;
+
+    st.ClearEditModes();
+    paths.MigrationOfferPending = false;
+    panel_.SetEditModeLabel(EditMode::Idle);
+    ClearStripRects(ctx_.Geometry);
+
+    ctx_.Preview.ErasePending = true;
+    if (!shell_.OfferToSaveChanges())
+        return false;
+    ctx_.Preview.ResolutionRequested = true;
+
+    QString layoutPath;
+    if (paths.OpenFromCommandLine) {
+        layoutPath = paths.CommandLineLayoutPath;
+        paths.CurrentFileName = FileNameOf(layoutPath);
+        paths.LastOpenFolder = FolderOf(layoutPath) + QLatin1Char('/');
+    } else {
+        FileDialogRequest request;
+        request.title = kOpenDialogTitle;
+        request.filter = kOpenDialogFilter;
+        request.startFolder = paths.LastOpenFolder.isEmpty() ? paths.ProgramFolder : paths.LastOpenFolder;
+        const auto chosen = ctx_.Ask.openFile(request);
+        if (!chosen || chosen->isEmpty())
+            return false;
+        layoutPath = LayoutPathForChosenFile(*chosen);
+        if (layoutPath != *chosen && !QFileInfo::exists(layoutPath)) {
+            ctx_.Ask.message(kUnableToOpenFile.arg(layoutPath), kAppCaption, MessageButtons::Ok, MessageIcon::Warning);
+            return false;
+        }
+        paths.LastOpenFolder = FolderOf(layoutPath) + QLatin1Char('/');
+        paths.CurrentFileName = FileNameOf(layoutPath);
+    }
+    paths.CurrentFilePath = layoutPath;
+
+    const LayoutKind kind = ClassifyLayoutPath(layoutPath);
+    paths.LayoutIsPackage = kind == LayoutKind::Package;
+    if (paths.LayoutIsPackage) {
+        shell_.UpdateWindowTitle(paths.CurrentFileName);
+    } else {
+        paths.LegacyDocumentName = paths.CurrentFileName;
+        shell_.UpdateWindowTitle(paths.CurrentFileName);
+        paths.LayoutBaseName = LegacyLayoutBaseName(paths.CurrentFileName);
+        paths.CurrentFileName.replace(QStringLiteral("XTABLOR"), QStringLiteral("jpg"));
+        paths.CurrentFileName.remove(QStringLiteral("TablorLayout_"));
+    }
+
+    ClearStripRects(ctx_.Geometry);
+    ClearUndoHistory(ctx_);
+    c.enable(Undo, false);
+    paths.LastLayoutFolder = FolderOf(layoutPath);
+    paths.DialogStartFolder = paths.LastLayoutFolder;
+    if (paths.LayoutIsPackage) {
+        paths.CurrentFilePath = paths.WorkFolder + QLatin1Char('/') + kLayoutDocumentEntryName;
+        EmptyFolder(paths.WorkFolder);
+    }
+
+    ctx_.MissingFontList.clear();
+    LayoutFontCheck fontCheck(paths.WorkFolder);
+    LoadReport report;
+    if (!LoadLayoutFile(layoutPath, paths.WorkFolder, ctx_.Board, &fontCheck, report)) {
+        const QString shown = report.documentPath.isEmpty() ? paths.CurrentFilePath : report.documentPath;
+        ctx_.Ask.message(kUnableToOpenFile.arg(QDir::toNativeSeparators(shown)), kAppCaption, MessageButtons::Ok,
+                         MessageIcon::Warning);
+        return false;
+    }
+    ctx_.MissingFontList = report.MissingFontList;
+    // From here on the path names the background the board is drawn on.
+    if (!ctx_.Board.BackgroundFileName.isEmpty())
+        paths.CurrentFilePath = ctx_.Board.BackgroundFileName;
+    paths.BackgroundPath = ctx_.Board.BackgroundFileName;
+    paths.LastLayoutFullPath = layoutPath;
+
+    // The board was read afresh: the working copy starts over too, in the
+    // colour the palette shows.
+    ResetStrip(st.WorkingStrip);
+    const ColorRef textColor = st.CurrentColorIndex < PaletteSize ? PaletteColor(st.CurrentColorIndex) : st.CurrentColor;
+    st.WorkingStrip.Prices.TextColor = textColor;
+    st.WorkingStrip.SubItems.TextColor = st.WorkingStrip.Prices.TextColor;
+    st.WorkingStrip.MainItem.TextColor = st.WorkingStrip.SubItems.TextColor;
+    c.check(WhitePrint, ctx_.Board.WhitePrintBackground);
+
+    if (!ctx_.MissingFontList.isEmpty()) {
+        // The start-up font check already dealt with a command-line package.
+        if (paths.OpenFromCommandLine)
+            return false;
+        if (InstallMissingFonts(ctx_.MissingFontList, paths.WorkFolder, paths.WorkFolder, ctx_.Ask)
+            != kFontsInstalled) {
+            paths.CurrentFilePath.clear();
+            preview_.RedrawPreview(false, true);
+            return false;
+        }
+    }
+
+    paths.LegacyLayoutOpened = !paths.LayoutIsPackage;
+    // Reduced working copies are made by the image import code; until they
+    // exist the preview reads the full-size files.
+    ctx_.Preview.Flags.BackgroundProxyInUse = false;
+    ctx_.Preview.Flags.PictureProxiesInUse = false;
+
+    preview_.ErasePreviewArea();
+    preview_.RedrawPreview(true);
+    paths.MigrationOfferPending = !paths.LayoutIsPackage;
+    for (int id : {MainItemEdit, SubItemEdit, PricesEdit})
+        c.setText(id, QString());
+    c.setFocus(MainItemEdit);
+    panel_.ResetEditingPanel();
+    panel_.RefreshTextControls();
+    // Nothing else enables printing and the white print view once a layout is in.
+    c.enable(Print, true);
+    c.enable(WhitePrint, true);
+
+    for (int id : {MoveGroup, MoveUp, MoveLeft, MoveRight, MoveDown, SizeUp, SizeDown, LoadPicture, PhotoEditor})
+        c.enable(id, false);
+    panel_.EnablePictureAdjustControls(false);
+    c.enable(SizeGroup, false);
+
+    CleanStrips();
+
+    for (int id : {SizeMoveGroup, Micro, Macro, PhotoEditor})
+        c.enable(id, false);
+    c.check(Micro, false);
+    c.check(Macro, false);
+    c.check(AllText, true);
+    c.check(SelectedText, false);
+    groupModeOff();
+    preview_.RedrawPreview();
+
+    SettleStrips();
+
+    preview_.RedrawPreview();
+    groupModeOff();
+    panel_.EnableLineSpacingControls(false);
+    panel_.SetEditModeLabel(EditMode::Idle);
+    c.discardQueuedClicks();
+    return true;
+}
+
+void OpenFlow::groupModeOff()
+{
+    ctx_.State.GroupModeActive = false;
+    ctx_.State.GroupMembers.clear();
+}
+
+void OpenFlow::CleanStrips()
+{
+    MenuBoard& board = ctx_.Board;
+    BoardGeometry& g = ctx_.Geometry;
+    for (int col = 0; col < board.usedColumns(); ++col) {
+        for (int row = 0; row < board.usedRows(); ++row) {
+            const StripRef ref{col, row};
+            MenuStrip& s = board.strip(ref);
+            for (TextBlockKind k : kKinds)
+                if (s.block(k).Text == QStringLiteral("\r\n"))
+                    s.block(k).Text.clear();
+            if (StripHasText(s))
+                continue;
+            const bool textDrawn = g.TextBlockRect(ref, TextBlockKind::MainItem).X > 0
+                || g.TextBlockRect(ref, TextBlockKind::SubItems).X > 0
+                || g.TextBlockRect(ref, TextBlockKind::Prices).X > 0;
+            const bool boxDrawn = s.SubImageFileName.isEmpty() && s.BackGroundColor == ClearColor
+                && g.PictureHitRect(ref).X > 0;
+            // A strip that still carries a picture, colour or frame is kept:
+            // losing its text must not lose the rest of it.
+            if ((textDrawn || boxDrawn) && !IsStripInUse(s)) {
+                ResetStrip(s);
+                ClearStripRects(g, ref);
+            }
+        }
+    }
+}
+
+void OpenFlow::SettleStrips()
+{
+    MenuBoard& board = ctx_.Board;
+    BoardGeometry& g = ctx_.Geometry;
+    StripRef p{0, 0};
+    for (int col = 0; col < board.usedColumns(); ++col) {
+        for (int row = 0; row < board.usedRows(); ++row) {
+            const StripRef s{col, row};
+            MenuStrip& strip = board.strip(s);
+            if (!IsStripInUse(strip))
+                continue;
+            const bool xOut = strip.XOffsetFactor < -double(col);
+            const bool yOut = strip.YOffsetFactor < -double(row);
+            if ((xOut || yOut) && StripHasText(strip)) {
+                if (xOut) {
+                    for (TextBlockKind k : kKinds)
+                        if (!strip.block(k).Text.isEmpty())
+                            strip.block(k).Xref += strip.XOffsetFactor;
+                    strip.XOffsetFactor = 0.0;
+                    FitEmptyStripToTextHorizontal(board, g, s);
+                }
+                if (yOut) {
+                    for (TextBlockKind k : kKinds)
+                        if (!strip.block(k).Text.isEmpty())
+                            strip.block(k).Yref += strip.YOffsetFactor;
+                    strip.YOffsetFactor = 0.0;
+                    FitEmptyStripToTextVertical(board, g, s);
+                }
+                RelocateOverflowingStrip(board, g, s);
+            }
+            const MenuStrip& now = board.strip(s);
+            if (now.BackGroundColor == ClearColor && now.SubImageFileName.isEmpty()) {
+                FitEmptyStripToTextVertical(board, g, p);
+                FitEmptyStripToTextHorizontal(board, g, p);
+                const FloatRect remembered[3] = {g.TextBlockRect(s, TextBlockKind::MainItem),
+                                                 g.TextBlockRect(s, TextBlockKind::SubItems),
+                                                 g.TextBlockRect(s, TextBlockKind::Prices)};
+                p = RelocateOverflowingStrip(board, g, s);
+                if (!(p == s))
+                    for (int b = 0; b < 3; ++b)
+                        g.TextBlockRect(p, kKinds[b]) = remembered[b];
+            } else {
+                RelocateOverflowingStrip(board, g, s);
+            }
+        }
+    }
+}
+
+} // namespace sw

@@ -1,0 +1,47 @@
+#pragma once
+// Opening a layout: from the open button, or once for the file named on the
+// command line (OpenFromCommandLine set).
+#include "editor/editor_context.h"
+
+namespace sw {
+
+class PanelRoutines;
+class PreviewPainter;
+class ShellRoutines;
+
+inline const QString kOpenDialogTitle = QStringLiteral("Open TablorLayout File");
+// The caption runs straight into its patterns, as users of the older program know it.
+inline const QString kOpenDialogFilter =
+    QStringLiteral("TablorLayout File*.XTABLOR;*.TABLOR;*_TV.jpg;*_BGND.jpg (*.XTABLOR *.TABLOR *_TV.jpg *_BGND.jpg)");
+// %1: the path that could not be opened.
+inline const QString kUnableToOpenFile = QStringLiteral("Unable to open file\r\n\r\n%1\r\n\r\nPress OK to continue.");
+
+class OpenFlow {
+public:
+    OpenFlow(EditorContext& ctx, PanelRoutines& panel, PreviewPainter& preview, ShellRoutines& shell)
+        : ctx_(ctx)
+        , panel_(panel)
+        , preview_(preview)
+        , shell_(shell)
+    {
+    }
+
+    // The whole flow; every outcome is shown to the user. True when a layout
+    // was opened and settled.
+    bool OpenLayout();
+
+    // The tidying passes of an open, exposed for their own tests.
+    void CleanStrips();
+    void SettleStrips();
+
+private:
+    void resetEditorAfterOpen();
+    void groupModeOff();
+
+    EditorContext& ctx_;
+    PanelRoutines& panel_;
+    PreviewPainter& preview_;
+    ShellRoutines& shell_;
+};
+
+} // namespace sw
