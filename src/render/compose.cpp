@@ -2,6 +2,7 @@
 
 #include "render/font_collector.h"
 #include "render/strip_picture.h"
+#include "render/strip_text.h"
 
 namespace sw {
 
@@ -20,12 +21,15 @@ struct Passes {
         DrawStripColorPass(geometry, strip, ref, PictureBoxBoard(geometry, strip, ref), graphics, context.flags);
     }
 
+    // The texts, with the picture put down under them as the first drawn
+    // block is reached (a box of no width shows neither).
     void content(const MenuStrip& strip, StripRef ref)
     {
         const FloatRect box = PictureBoxBoard(geometry, strip, ref);
-        // The picture goes under the texts; a box of no width shows neither.
-        if (HasPicture(strip) && box.Width > 0.0f)
-            DrawStripPicture(geometry, strip, box, graphics, context.flags);
+        std::function<void()> drawPicture;
+        if (HasPicture(strip))
+            drawPicture = [&] { DrawStripPicture(geometry, strip, box, graphics, context.flags); };
+        DrawStripTexts(board, ref, box, geometry, graphics, context, drawPicture);
     }
 
     template <typename Visit>

@@ -3,9 +3,12 @@
 #include "platform/files.h"
 #include "render/proxy_name.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <list>
+#include <mutex>
 
 namespace sw {
 
@@ -25,6 +28,68 @@ constexpr FrameTableRow kFrameTable[kFrameStyleCount] = {
 bool HasPicture(const MenuStrip& strip) { return !strip.SubImageFileName.isEmpty(); }
 
 bool IsPartialPercentage(int p) { return p >= 1 && p <= 99; }
+
+// Every redraw draws every picture again, and decoding the JPEGs took most of
+// a preview redraw. Decoded pictures are kept, keyed by the file's identity as
+// the file system reports it, so a rewritten file (a brightness step rewrites
+// its proxy) is read afresh. QImage shares its pixels copy-on-write, so a crop
+// or a brightness change never touches the kept copy.
+class DecodedPictureCache {
+public:
+    Bitmap load(const QString& path)
+    {
+        const QFileInfo info(path);
+        if (!info.isFile())
+            return Bitmap::FromFile(path);
+        const Key key{info.absoluteFilePath(), info.size(), info.lastModified().toMSecsSinceEpoch(),
+                      info.metadataChangeTime().toMSecsSinceEpoch()};
+        std::lock_guard lock(mutex_);
+        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+            if (it->key == key) {
+                entries_.splice(entries_.begin(), entries_, it);
+                return it->bitmap;
+            }
+        }
+        Bitmap bitmap = Bitmap::FromFile(path);
+        const qint64 bytes = bitmap.image().sizeInBytes();
+        if (bitmap.IsNull() || bytes > kMaxEntryBytes)
+            return bitmap;
+        std::erase_if(entries_, [&](const Entry& e) { return e.key.path == key.path; });
+        entries_.push_front(Entry{key, bitmap});
+        qint64 total = 0;
+        for (auto it = entries_.begin(); it != entries_.end();) {
+            total += it->bitmap.image().sizeInBytes();
+            if (total > kMaxTotalBytes && it != entries_.begin())
+                it = entries_.erase(it);
+            else
+                ++it;
+        }
+        return bitmap;
+    }
+
+private:
+    static constexpr qint64 kMaxEntryBytes = qint64(64) << 20;
+    static constexpr qint64 kMaxTotalBytes = qint64(256) << 20;
+    struct Key {
+        QString path;
+        qint64 size;
+        qint64 modified;
+        qint64 changed;
+        bool operator==(const Key&) const = default;
+    };
+    struct Entry {
+        Key key;
+        Bitmap bitmap;
+    };
+    std::mutex mutex_;
+    std::list<Entry> entries_;
+};
+
+DecodedPictureCache& PictureCache()
+{
+    static DecodedPictureCache cache;
+    return cache;
+}
 
 } // namespace
 
@@ -113,7 +178,7 @@ void DrawStripPicture(const BoardGeometry& g, const MenuStrip& strip, const Floa
         return;
     // Hidden on the print: nothing of the picture would show, so it is not even read.
     if (!(flags.WhitePrint && strip.ImageHiddenOnWhite)) {
-        Bitmap picture = Bitmap::FromFile(PictureFileToLoad(strip.SubImageFileName, flags.PictureProxiesInUse));
+        Bitmap picture = PictureCache().load(PictureFileToLoad(strip.SubImageFileName, flags.PictureProxiesInUse));
         if (!picture.IsNull()) {
             const float wp = float(picture.Width());
             const float hp = float(picture.Height());

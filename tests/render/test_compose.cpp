@@ -76,6 +76,35 @@ TEST_F(Compose, LayersDecideWhatCoversWhat)
     EXPECT_TRUE(Near(image.pixelColor(250, 25), Qt::red));
 }
 
+// The picture is put down first and the strip's texts over it; a picture-less
+// strip's texts lie over a neighbour's picture they reach into.
+TEST_F(Compose, TextsLieOverPictures)
+{
+    board.NumberOfRows = 4;
+    MenuStrip& pictured = board.strip(0, 0);
+    pictured.SubImageFileName = solidImage("dish.png", 10, 10, Qt::green);
+    pictured.MainItem.Text = "MMMMMMMM";
+    pictured.MainItem.Xref = 0.05;
+    pictured.MainItem.Yref = 0.05;
+    MenuStrip& neighbour = board.strip(0, 1);
+    neighbour.SubItems.Text = "MMMMMMMM";
+    neighbour.SubItems.Xref = 0.05;
+    neighbour.SubItems.Yref = -0.9;  // up into the pictured strip's lower half
+    place(400, 200);
+
+    const QImage image = compose(400, 200);
+    auto whiteIn = [&](QRect r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += Near(image.pixelColor(x, y), Qt::white, 40);
+        return n;
+    };
+    EXPECT_GT(whiteIn(QRect(0, 0, 200, 25)), 20);
+    EXPECT_GT(whiteIn(QRect(0, 25, 200, 25)), 20);
+    EXPECT_TRUE(Near(image.pixelColor(195, 3), Qt::green));
+}
+
 TEST_F(Compose, TopLayerNamesAreCaseSensitiveAndOnlyInTheFileName)
 {
     MenuStrip s;

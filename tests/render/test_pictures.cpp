@@ -2,6 +2,7 @@
 #include "support/fixture.h"
 
 #include <QImage>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace sw;
@@ -223,6 +224,36 @@ TEST_F(PictureDrawing, UnreadableOrEmptyPicturesAreLeftOutButFramed)
         EXPECT_TRUE(Near(b.at(300, 150), kGround)) << c.what;
         EXPECT_TRUE(Near(b.at(100, 150), Qt::black)) << c.what;  // the frame
     }
+}
+
+// Decoded pictures are kept between redraws; a file rewritten in between (as
+// a brightness step rewrites its proxy) must show its new pixels, and a
+// brightness change must not leak into the next redraw.
+TEST_F(PictureDrawing, RedrawsSeeRewrittenFilesAndUntouchedPixels)
+{
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(QColor(100, 100, 100));
+    const QString path = tempPath("dish.jpg");
+    ASSERT_TRUE(img.save(path, "PNG"));
+    MenuStrip strip;
+    strip.SubImageFileName = path;
+    strip.SubImageBrightnessFactor = 255;
+    for (int round = 0; round < 2; ++round) {
+        Board b;
+        Graphics g(b.image);
+        DrawStripPicture(b.geometry, strip, {0, 0, 50, 50}, g, RenderFlags{});
+        g.FillRectangle(kGround, RectF{60, 0, 1, 1});  // flushes nothing, keeps g in use
+        EXPECT_TRUE(Near(QColor::fromRgba(Bitmap(b.image).GetPixel(25, 25)), QColor(200, 200, 200), 4)) << round;
+    }
+    QThread::msleep(20);
+    img.fill(QColor(10, 20, 30));
+    ASSERT_TRUE(img.save(path, "PNG"));
+    Board b;
+    {
+        Graphics g(b.image);
+        DrawStripPicture(b.geometry, strip, {0, 0, 50, 50}, g, RenderFlags{});
+    }
+    EXPECT_TRUE(Near(b.at(25, 25), QColor(20, 40, 60), 4));
 }
 
 TEST_F(PictureDrawing, ProxyIsReadWhenInUseAndCarriesItsOwnBrightness)
