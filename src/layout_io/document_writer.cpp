@@ -72,7 +72,9 @@ void WriteStripFields(DocumentBuilder& doc, const MenuStrip& s)
     doc.boolean(QStringLiteral("CaloriesItalics"), s.CaloriesItalics);
     doc.real(QStringLiteral("PriceTabSpacingFactor"), s.PriceTabSpacingFactor);
     doc.real(QStringLiteral("CaloriesSpacingFactor"), s.CaloriesSpacingFactor);
-    doc.text(QStringLiteral("SubImageFileName"), s.SubImageFileName);
+    // Stored with backslashes: readers take the part after the last backslash,
+    // and the Windows program reading our packages knows no other separator.
+    doc.text(QStringLiteral("SubImageFileName"), QString(s.SubImageFileName).replace(u'/', u'\\'));
     doc.boolean(QStringLiteral("ImageHiddenOnWhite"), s.ImageHiddenOnWhite);
     doc.integer(QStringLiteral("SubImageFrameIndex"), s.SubImageFrameIndex);
     doc.integer(QStringLiteral("SubImageCropPercentageX"), s.SubImageCropPercentageX);

@@ -16,7 +16,7 @@ QString NameAndVersion();
 
 // The document for `board`. BackgroundFileName is taken from `backgroundPath`
 // (only its file name is stored; packages pass "Background.jpg"). Picture paths
-// are stored exactly as the model holds them. Values are written unescaped:
+// are stored as the model holds them, with '\' as separator. Values are written unescaped:
 // texts may carry '<', '>' and line breaks and the reader relies on that.
 QString WriteLayoutDocument(const MenuBoard& board, const QString& backgroundPath);
 

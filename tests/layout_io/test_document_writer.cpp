@@ -93,7 +93,7 @@ TEST(DocumentWriter, ValuesAreFormattedWithAPointWhateverTheLocale)
     EXPECT_TRUE(doc.contains(El("XSizeFactor", "1.000")));
     EXPECT_TRUE(doc.contains(El("YOffsetFactor", "-0.250")));
     EXPECT_TRUE(doc.contains(El("SubImageBrightnessFactor", "-40")));
-    EXPECT_TRUE(doc.contains(El("SubImageFileName", "/work/ZPF1/Fries.jpg")));
+    EXPECT_TRUE(doc.contains(El("SubImageFileName", "\\work\\ZPF1\\Fries.jpg")));
     EXPECT_TRUE(doc.contains(BlockElement("SubItemsTextParams", "Fries & Shake\r\nLarge", "255,255,255", "Arial",
                                           "0.300", "0.400", "0.500", "Center")
                                  .replace(El("Bold", "No"), El("Bold", "Yes"))));
