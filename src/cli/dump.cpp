@@ -1,5 +1,6 @@
 #include "cli/board_json.h"
 #include "cli/cli.h"
+#include "fonts/layout_fonts.h"
 #include "layout_io/layout_loader.h"
 
 #include <QFileInfo>
@@ -56,6 +57,8 @@ int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "signwright: " << Describe(report, path) << '\n';
         return 1;
     }
+    // Like a render, the dump sees the layout with the fonts its package carries.
+    RegisterLayoutFonts(work.path());
     out << QString::fromUtf8(QJsonDocument(BoardToJson(board)).toJson(QJsonDocument::Compact)) << '\n';
     out.flush();
     return 0;

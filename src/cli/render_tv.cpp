@@ -2,6 +2,7 @@
 // composed the way a save composes it.
 #include "cli/cli.h"
 
+#include "fonts/layout_fonts.h"
 #include "layout_io/layout_loader.h"
 #include "layout_io/naming.h"
 #include "platform/imaging.h"
@@ -107,6 +108,9 @@ int RunRenderTv(const QStringList& args, QTextStream& out, QTextStream& err)
     LoadReport report;
     if (!LoadLayoutFile(package.absoluteFilePath(), work.path(), board, nullptr, report))
         return fail(QStringLiteral("cannot open %1: %2").arg(options->package, LoadFailure(report)));
+    // The package's own fonts draw the families this computer lacks, for this
+    // process only: a render installs nothing for the user.
+    RegisterLayoutFonts(work.path());
 
     const Bitmap background = Bitmap::FromFile(board.BackgroundFileName);
     if (background.IsNull())
