@@ -31,7 +31,7 @@ public:
     virtual void editChanged(int id) = 0;
     virtual void editFocus(int id, bool in) = 0;
     virtual void comboChanged(int id) = 0;
-    // A key the window looks at before its controls do (Escape: 27).
+    // A key the window looks at before its controls do (a Qt::Key: Escape).
     virtual void key(int keyCode) = 0;
 
     // Menu: "&Open..." imports a background image, "Save &As..." saves.
@@ -39,7 +39,7 @@ public:
     virtual void saveAs() = 0;
     // A layout named by dropping its file on the window.
     virtual void openFile(const QString& path) = 0;
-    // The save offer before the program ends; false keeps it running.
+    // The close box: the save offer before the program ends; false keeps it running.
     virtual bool offerToSaveChanges() = 0;
 };
 

@@ -31,7 +31,6 @@ namespace sw {
 
 namespace {
 
-constexpr int kEscapeKey = 27;
 const QString kHelpPageRelative = QStringLiteral("docs/help.html");
 
 const char* kStyleSheet = R"(
@@ -117,7 +116,7 @@ MainWindow::MainWindow(QWidget* parent)
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, [this] {
         if (editor_)
-            editor_->key(kEscapeKey);
+            editor_->key(Qt::Key_Escape);
     });
 
     qApp->installEventFilter(this);
@@ -186,11 +185,6 @@ void MainWindow::onCommand(int id)
 {
     if (id == ctl::HelpVideos) {
         openHelpPage();
-        return;
-    }
-    if (id == ctl::Exit) {
-        if (!editor_ || editor_->offerToSaveChanges())
-            closeWithoutOffer();
         return;
     }
     if (editor_)

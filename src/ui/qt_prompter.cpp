@@ -104,6 +104,11 @@ PromptAnswer QtPrompter::message(const QString& text, const QString& caption, Me
 
 std::optional<QString> QtPrompter::openFile(const FileDialogRequest& request)
 {
+    if (!presetOpen_.isEmpty()) {
+        const QString path = presetOpen_;
+        presetOpen_.clear();
+        return path;
+    }
     QFileDialog dialog(parent_, request.title, request.startFolder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

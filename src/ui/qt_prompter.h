@@ -12,6 +12,9 @@ public:
     explicit QtPrompter(QWidget* parent = nullptr);
 
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The next open-file question is answered with `path` without a dialog
+    // (a file dropped on the window); an empty path ends that.
+    void answerNextOpenWith(const QString& path) { presetOpen_ = path; }
 
     PromptAnswer message(const QString& text, const QString& caption, MessageButtons buttons,
                          MessageIcon icon) override;
@@ -25,6 +28,7 @@ public:
 private:
     QPointer<QWidget> parent_;
     int waitDepth_ = 0;
+    QString presetOpen_;
 };
 
 } // namespace sw

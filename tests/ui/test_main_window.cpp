@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -276,7 +277,7 @@ TEST_F(MainWindowTest, ClientClicksReachTheEditorInClientCoordinatesUnlessDiscar
     EXPECT_EQ(editor.presses.size(), before + 1);
 }
 
-TEST_F(MainWindowTest, ClosingAsksTheSaveOfferAndCancelKeepsTheWindow)
+TEST_F(MainWindowTest, TheCloseBoxAndTheMenuExitAskTheSaveOfferAndCancelKeepsTheWindow)
 {
     MainWindow w;
     RecordingEditor editor;
@@ -285,12 +286,23 @@ TEST_F(MainWindowTest, ClosingAsksTheSaveOfferAndCancelKeepsTheWindow)
     editor.offerAnswer = false;
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
-    editor.offerAnswer = true;
-    // The Exit button makes the same offer.
-    static_cast<QPushButton*>(w.control(ctl::Exit))->click();
-    EXPECT_FALSE(w.isVisible());
+    // The menu's Exit makes the same offer: nothing is lost without a question.
+    QAction* exit = nullptr;
+    for (QAction* a : w.findChildren<QAction*>())
+        if (a->text() == kMenuExit)
+            exit = a;
+    ASSERT_NE(exit, nullptr);
+    exit->trigger();
+    EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(editor.offers, 2);
-    EXPECT_TRUE(editor.commands.empty());
+    editor.offerAnswer = true;
+    exit->trigger();
+    EXPECT_FALSE(w.isVisible());
+    // The Exit button is the editor's command: it decides about the offer.
+    w.show();
+    static_cast<QPushButton*>(w.control(ctl::Exit))->click();
+    ASSERT_EQ(editor.commands.size(), 1u);
+    EXPECT_EQ(editor.commands[0], ctl::Exit);
 }
 
 } // namespace
