@@ -10,6 +10,7 @@
 #include "layout_io/layout_loader.h"
 #include "layout_io/package.h"
 #include "platform/files.h"
+#include "render/proxies.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -135,10 +136,13 @@ bool OpenFlow::OpenLayout()
     }
 
     paths.LegacyLayoutOpened = !paths.LayoutIsPackage;
-    // Reduced working copies are made by the image import code; until they
-    // exist the preview reads the full-size files.
-    ctx_.Preview.Flags.BackgroundProxyInUse = false;
-    ctx_.Preview.Flags.PictureProxiesInUse = false;
+    RenderFlags& flags = ctx_.Preview.Flags;
+    flags.BackgroundProxyInUse = false;
+    flags.PictureProxiesInUse = false;
+    if (paths.LayoutIsPackage) {
+        flags.BackgroundProxyInUse = BuildBackgroundProxy(paths.WorkFolder, ctx_.Ask) == 1;
+        flags.PictureProxiesInUse = BuildProxiesForAllPictures(ctx_.Board, flags, ctx_.Ask) == 1;
+    }
 
     preview_.ErasePreviewArea();
     preview_.RedrawPreview(true);

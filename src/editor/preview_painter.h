@@ -3,6 +3,7 @@
 // selection outlines, and the palette swatches. The view shows the surface
 // under its controls; every redraw composes the whole board again.
 #include "editor/editor_context.h"
+#include "render/proxies.h"
 
 #include <optional>
 
@@ -15,7 +16,6 @@ class FontCollector;
 // The dialog face colour the preview area is erased with.
 inline const QColor kButtonFaceColor(240, 240, 240);
 
-inline const QString kBackgroundProxyFileName = QStringLiteral("Background_Proxy.jpg");
 inline const QString kResolutionFormat = QStringLiteral("      Resolution: %1 x %2 at %3 PPI (%4 in x %5 in)");
 inline const QString kPrintInstructions = QStringLiteral(
     "Upon entry into the Print Dialog:\n\n1. Clear the 'Fit Picture to Frame' checkbox\n    to avoid menu "

@@ -1,5 +1,7 @@
 #include "editor/undo_ops.h"
 
+#include "render/proxies.h"
+
 namespace sw {
 
 void PushUndo(EditorContext& ctx, int column, int row, bool continues)
@@ -14,13 +16,12 @@ void DropUndoIfUnchanged(EditorContext& ctx, const MenuStrip& strip)
     ctx.Controls.enable(ctl::Undo, ctx.Undo.HasRecords());
 }
 
-void PopUndoStep(EditorContext& ctx, const std::function<void(const MenuStrip&)>& rebuildPicture)
+void PopUndoStep(EditorContext& ctx)
 {
     const auto restored = ctx.Undo.PopStep(ctx.Board);
-    if (rebuildPicture)
-        for (StripRef ref : restored)
-            if (!ctx.Board.strip(ref).SubImageFileName.isEmpty())
-                rebuildPicture(ctx.Board.strip(ref));
+    for (StripRef ref : restored)
+        if (!ctx.Board.strip(ref).SubImageFileName.isEmpty())
+            RebuildPictureProxyWithBrightness(ctx.Board.strip(ref), ctx.Preview.Flags, ctx.Ask);
     ClearStripRects(ctx.Geometry);
 }
 

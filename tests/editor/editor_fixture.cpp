@@ -28,11 +28,11 @@ CSignwrightDlg& EditorTest::makeDialog(const QString& commandLine)
 }
 
 QString EditorTest::makePackage(const QString& base, int columns, int rows,
-                                const std::function<void(MenuBoard&)>& fill)
+                                const std::function<void(MenuBoard&)>& fill, QSize backgroundSize)
 {
     const QString staging = tempPath("staging_" + base);
     QDir().mkpath(staging);
-    QImage background(800, 600, QImage::Format_RGB32);
+    QImage background(backgroundSize, QImage::Format_RGB32);
     background.fill(QColor(20, 60, 120));
     background.save(staging + "/Background.jpg", "JPEG");
     MenuBoard board;

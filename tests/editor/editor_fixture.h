@@ -27,10 +27,10 @@ protected:
 
     // A fresh window object; `commandLine` is the file named on the command line.
     CSignwrightDlg& makeDialog(const QString& commandLine = {});
-    // A package base + "_LAYOUT.TABLOR" in the temp folder with a 800 x 600
-    // background; `fill` puts strips on the board. Returns its path.
+    // A package base + "_LAYOUT.TABLOR" in the temp folder with a (by
+    // default 800 x 600) background; `fill` puts strips on the board. Returns its path.
     QString makePackage(const QString& base, int columns, int rows,
-                        const std::function<void(MenuBoard&)>& fill = {});
+                        const std::function<void(MenuBoard&)>& fill = {}, QSize backgroundSize = {800, 600});
     // Opens through the open button, choosing `path`.
     void openByButton(const QString& path);
 

@@ -156,3 +156,16 @@ TEST_F(Relocation, FittingHugsTheDrawnTextsAndKeepsThemInPlace)
     FitEmptyStripToTextVertical(board, geometry, other);
     EXPECT_DOUBLE_EQ(board.strip(other).YSizeFactor, 1.0);
 }
+
+TEST_F(EditorTest, ALargeBackgroundIsPreviewedThroughItsProxyAndPrintedInFull)
+{
+    const QString package = makePackage("Big", 2, 16, {}, QSize(2000, 1700));
+    makeDialog().OnInitDialog();
+    openByButton(package);
+    EXPECT_TRUE(dlg->context().Preview.Flags.BackgroundProxyInUse);
+    EXPECT_TRUE(QFileInfo::exists(workFolder() + "/Background_Proxy.jpg"));
+    prompter.answers.push_back(PromptAnswer::Cancel);
+    dlg->OnCommand(ctl::Print);
+    EXPECT_EQ(QImage(dataFolder() + "/print.jpg").size(), QSize(2000, 1700));
+    EXPECT_TRUE(dlg->context().Preview.Flags.BackgroundProxyInUse);
+}
