@@ -274,18 +274,28 @@ Status Graphics::DrawString(const QString& text, const Font& font, const RectF& 
     if (!painter_) return status_;
     if (text.isEmpty()) return Status::Ok;
     const TextLayout layout = LayOut(text, font.face(), EmPixels(font), format);
-    painter_->setTransform(world_);
-    if (layoutRect.Width > 0 && layoutRect.Height > 0) {
-        painter_->setClipRect(layoutRect.toQRectF());
-    } else if (layoutRect.Width > 0 || layoutRect.Height > 0) {
+    // The clip is set as whole device pixels: a fractional clip rectangle
+    // makes Qt rasterise a clip mask for every string, which dominated the
+    // preview redraw. GDI+ clips to whole pixels too.
+    const bool boundX = layoutRect.Width > 0;
+    const bool boundY = layoutRect.Height > 0;
+    if (boundX || boundY) {
         const double big = 1.0e7;
-        const bool bx = layoutRect.Width > 0;
-        const bool by = layoutRect.Height > 0;
-        painter_->setClipRect(QRectF(bx ? double(layoutRect.X) : -big, by ? double(layoutRect.Y) : -big,
-                                     bx ? double(layoutRect.Width) : 2 * big, by ? double(layoutRect.Height) : 2 * big));
+        const QRectF logical(boundX ? double(layoutRect.X) : -big, boundY ? double(layoutRect.Y) : -big,
+                             boundX ? double(layoutRect.Width) : 2 * big, boundY ? double(layoutRect.Height) : 2 * big);
+        painter_->resetTransform();
+        if (IsAxisAligned(world_))
+            painter_->setClipRect(DevicePixels(world_.mapRect(logical)));
+        else
+            painter_->setClipPath(world_.map([&] {
+                QPainterPath path;
+                path.addRect(logical);
+                return path;
+            }()));
     } else {
         painter_->setClipping(false);
     }
+    painter_->setTransform(world_);
     // Glyphs are antialiased whatever the hint: GDI+'s other modes have no
     // counterpart on an image here, and grey-only edges keep colours clean.
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
