@@ -286,6 +286,25 @@ INSTANTIATE_TEST_SUITE_P(
                                "The image \"%1\" is 30000 x 30000 pixels, too large to use (at most 100 million "
                                "pixels)."}));
 
+TEST_F(Import, OnlyTheWholeFileOfAJpegOrGifIsUsable)
+{
+    // Every cut of the file must be refused (and walked without reading past
+    // its end); only the complete file passes.
+    const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00"
+                         "\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02" "D\x01\x00;",
+                         43);
+    const QByteArray jpeg = Encode(Noise(16, 8), "jpeg");
+    for (const auto& [name, whole] : {std::pair{"dot.gif", gif}, std::pair{"dot.jpg", jpeg}}) {
+        const QString path = tempPath(name);
+        for (qsizetype cut = 0; cut < whole.size(); ++cut) {
+            writeFile(name, whole.left(cut));
+            EXPECT_FALSE(CheckImageFile(path).usable) << name << " cut at " << cut;
+        }
+        writeFile(name, whole);
+        EXPECT_TRUE(CheckImageFile(path).usable) << name;
+    }
+}
+
 struct BackgroundCase {
     int width, height;
     bool proxy;
