@@ -305,6 +305,22 @@ TEST_F(ImagingTest, JpegSaveKeepsDensityAndHonoursQuality)
     EXPECT_EQ(Bitmap::FromFile(good).Width(), 200);
 }
 
+TEST_F(ImagingTest, EncodersByMimeTypeWriteFilesThatReadBack)
+{
+    Bitmap b(30, 20);
+    b.image().fill(kRed);
+    for (const char* mime : {kMimeJpeg, kMimePng, kMimeTiff, kMimeBmp}) {
+        const QString path = tempPath(QString("out.%1").arg(QString(mime).mid(6)));
+        ASSERT_EQ(b.Save(path, mime), Status::Ok) << mime;
+        const Bitmap back = Bitmap::FromFile(path);
+        EXPECT_EQ(back.Width(), 30) << mime;
+        EXPECT_GT(qRed(back.GetPixel(15, 10)), 240) << mime;
+    }
+    // Qt has no GIF writer: the save says so instead of writing something else.
+    EXPECT_EQ(b.Save(tempPath("out.gif"), kMimeGif), Status::EncoderNotFound);
+    EXPECT_FALSE(QFile::exists(tempPath("out.gif")));
+}
+
 TEST_F(ImagingTest, ExifOrientationIsReadButNotApplied)
 {
     for (int orientation : {1, 3, 6, 8}) {
