@@ -135,6 +135,7 @@ void MainWindow::buildMenu()
     QAction* saveAs = file->addAction(kMenuSaveAs);
     file->addSeparator();
     QAction* exit = file->addAction(kMenuExit);
+    exit->setShortcut(QKeySequence::Quit);
     connect(open, &QAction::triggered, this, [this] {
         if (editor_)
             editor_->openBackground();
@@ -278,8 +279,17 @@ void MainWindow::clientPaint(QPainter& painter, const QRect& dirty)
     editor_->paint();
     painting_ = false;
     const QImage& surface = editor_->surface();
-    if (!surface.isNull())
-        painter.drawImage(dirty, surface, dirty);
+    if (surface.isNull())
+        return;
+    // The editor owns the preview and the swatches; under the panels its
+    // surface holds nothing the user should see (swatches drawn before the
+    // panel had its final place, for one).
+    QRegion shown(dirty);
+    shown -= widgets_.leftPanel->geometry();
+    shown -= widgets_.topRow->geometry();
+    shown += controlRect(ctl::Palette).intersected(dirty);
+    painter.setClipRegion(shown);
+    painter.drawImage(dirty, surface, dirty);
 }
 
 void MainWindow::noteInput(const QInputEvent* event)
