@@ -1,11 +1,15 @@
 #include "ui/qt_prompter.h"
 
 #include "ui/font_panel.h"
+#include "ui/print_image.h"
 #include "ui/rotation_dialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace sw {
 
@@ -153,6 +157,27 @@ FontPanelResult QtPrompter::fontFilePanel(const FontPanelRequest& request)
     FontFilePanel panel(request, parent_);
     panel.exec();
     return panel.result();
+}
+
+bool QtPrompter::printImage(const QString& imagePath)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(imagePath).fileName());
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(QStringLiteral("Print Menu Board"));
+    const bool restore = waitDepth_ > 0;
+    if (restore)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (restore)
+        QApplication::restoreOverrideCursor();
+    if (!accepted)
+        return false;
+    WaitCursor wait(*this);
+    if (PrintImageFile(imagePath, printer))
+        return true;
+    message(QStringLiteral("The menu board could not be printed."), {}, MessageButtons::Ok, MessageIcon::Warning);
+    return false;
 }
 
 void QtPrompter::beginWait()

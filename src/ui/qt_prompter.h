@@ -22,6 +22,7 @@ public:
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<int> askRotation(int lastChoice) override;
     FontPanelResult fontFilePanel(const FontPanelRequest& request) override;
+    bool printImage(const QString& imagePath) override;
     void beginWait() override;
     void endWait() override;
 

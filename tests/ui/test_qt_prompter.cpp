@@ -1,6 +1,7 @@
 // The Qt dialogs behind the Prompter, answered as a user would.
 #include "support/fixture.h"
 #include "ui/font_panel.h"
+#include "ui/print_image.h"
 #include "ui/qt_prompter.h"
 #include "ui/rotation_dialog.h"
 #include "ui/saving_dialog.h"
@@ -9,7 +10,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -165,6 +168,54 @@ TEST_F(FontPanelTest, InstallsTheSelectedFilesAndOnlyDoneCountsAsDone)
 
     WhenModal([](QWidget* w) { w->close(); });
     EXPECT_EQ(prompter.fontFilePanel(request), FontPanelResult::Closed);
+}
+
+} // namespace
+
+namespace {
+
+struct PrintCase {
+    QSizeF pixels;
+    double dpi;
+    QSizeF expected; // at 300 device dpi on a 2400 x 3000 printable area
+};
+
+class PrintPlacement : public ::testing::TestWithParam<PrintCase> { };
+
+TEST_P(PrintPlacement, PhysicalSizeShrunkOnlyWhenLargerThanThePage)
+{
+    const PrintCase c = GetParam();
+    const QRectF r = sw::PrintedImageRect(c.pixels, c.dpi, c.dpi, QRectF(0, 0, 2400, 3000), 300);
+    EXPECT_NEAR(r.width(), c.expected.width(), 0.01);
+    EXPECT_NEAR(r.height(), c.expected.height(), 0.01);
+    EXPECT_EQ(r.topLeft(), QPointF(0, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PrintPlacement,
+                         ::testing::Values(
+                             // 4 x 2 inches stays 4 x 2 inches.
+                             PrintCase{{400, 200}, 100, {1200, 600}},
+                             // A 1920 x 1080 board at 96 dpi is 20 x 11.25 in: shrunk to the width.
+                             PrintCase{{1920, 1080}, 96, {2400, 1350}},
+                             // No resolution recorded: taken as 96 dpi.
+                             PrintCase{{96, 96}, 0, {300, 300}}));
+
+class PrintToPdf : public SwTest { };
+
+TEST_F(PrintToPdf, WritesTheImageIntoTheDocument)
+{
+    QImage image(800, 450, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    const QString path = tempPath("print.jpg");
+    ASSERT_TRUE(image.save(path, "jpeg"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(tempPath("out.pdf"));
+    EXPECT_TRUE(sw::PrintImageFile(path, printer));
+    EXPECT_GT(QFileInfo(tempPath("out.pdf")).size(), 1000);
+    EXPECT_FALSE(sw::PrintImageFile(tempPath("missing.jpg"), printer));
 }
 
 } // namespace
