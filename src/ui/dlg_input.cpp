@@ -90,7 +90,8 @@ void DlgInput::key(int keyCode)
 
 void DlgInput::openBackground() { command(kMenuOpenCommand, Qt::NoModifier); }
 
-void DlgInput::saveAs() { command(kMenuSaveAsCommand, Qt::NoModifier); }
+// "Save As..." is the same command as the save button.
+void DlgInput::saveAs() { command(ctl::SaveLayout, Qt::NoModifier); }
 
 void DlgInput::openFile(const QString& path)
 {

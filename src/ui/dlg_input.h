@@ -9,9 +9,8 @@ namespace sw {
 class MainWindow;
 class QtPrompter;
 
-// The commands of the window's menu.
+// The menu's "&Open..." (background image import) as the editor knows it.
 inline constexpr int kMenuOpenCommand = 57601;
-inline constexpr int kMenuSaveAsCommand = 57603;
 
 KeyModifiers ToKeyModifiers(Qt::KeyboardModifiers modifiers);
 
