@@ -1,3 +1,4 @@
+#include "fonts/font_substitutes.h"
 #include "app/signwright_app.h"
 
 #include "editor/signwright_dlg.h"
@@ -37,6 +38,10 @@ bool CSignwrightApp::Start()
     // copy runs" question here, so it is never true for the editor.
     QDir().mkpath(ProgramDataFolder());
     RemoveObsoleteZPFFolders();
+    // Layouts made on Windows name Windows families; the open replacements
+    // must be in place before the first text is measured, not only once a
+    // layout has been opened.
+    InstallFontSubstitutions();
     workFolder_ = std::make_unique<WorkFolder>();
 
     window_ = std::make_unique<MainWindow>();

@@ -7,12 +7,14 @@
 #include "editor/undo_ops.h"
 #include "fonts/font_install.h"
 #include "fonts/font_inventory.h"
+#include "fonts/layout_fonts.h"
 #include "layout_io/layout_loader.h"
 #include "layout_io/package.h"
 #include "platform/files.h"
 #include "render/proxies.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace sw {
@@ -56,8 +58,6 @@ bool OpenFlow::OpenLayout()
     QString layoutPath;
     if (paths.OpenFromCommandLine) {
         layoutPath = paths.CommandLineLayoutPath;
-        paths.CurrentFileName = FileNameOf(layoutPath);
-        paths.LastOpenFolder = FolderOf(layoutPath) + QLatin1Char('/');
     } else {
         FileDialogRequest request;
         request.title = kOpenDialogTitle;
@@ -71,12 +71,19 @@ bool OpenFlow::OpenLayout()
             ctx_.Ask.message(kUnableToOpenFile.arg(layoutPath), kAppCaption, MessageButtons::Ok, MessageIcon::Warning);
             return false;
         }
-        paths.LastOpenFolder = FolderOf(layoutPath) + QLatin1Char('/');
-        paths.CurrentFileName = FileNameOf(layoutPath);
     }
-    paths.CurrentFilePath = layoutPath;
-
     const LayoutKind kind = ClassifyLayoutPath(layoutPath);
+
+    // Read the new layout aside first. A package that cannot be read must
+    // leave the open board, the title and the working folder's files exactly
+    // as they were, so nothing of the layout being edited is lost.
+    const QString staging = StagingFolder();
+    if (!ProbeLayout(layoutPath, kind, staging))
+        return false;
+
+    paths.LastOpenFolder = FolderOf(layoutPath) + QLatin1Char('/');
+    paths.CurrentFileName = FileNameOf(layoutPath);
+    paths.CurrentFilePath = layoutPath;
     paths.LayoutIsPackage = kind == LayoutKind::Package;
     if (paths.LayoutIsPackage) {
         shell_.UpdateWindowTitle(paths.CurrentFileName);
@@ -96,18 +103,17 @@ bool OpenFlow::OpenLayout()
     if (paths.LayoutIsPackage) {
         paths.CurrentFilePath = paths.WorkFolder + QLatin1Char('/') + kLayoutDocumentEntryName;
         EmptyFolder(paths.WorkFolder);
+        MoveFolderContents(staging, paths.WorkFolder);
     }
+    QDir(staging).removeRecursively();
 
     ctx_.MissingFontList.clear();
     LayoutFontCheck fontCheck(paths.WorkFolder);
-    LoadReport report;
-    if (!LoadLayoutFile(layoutPath, paths.WorkFolder, ctx_.Board, &fontCheck, report)) {
-        const QString shown = report.documentPath.isEmpty() ? paths.CurrentFilePath : report.documentPath;
-        ctx_.Ask.message(kUnableToOpenFile.arg(QDir::toNativeSeparators(shown)), kAppCaption, MessageButtons::Ok,
-                         MessageIcon::Warning);
+    if (!ReadOpenedLayout(layoutPath, kind, fontCheck)) {
+        ctx_.Ask.message(kUnableToOpenFile.arg(QDir::toNativeSeparators(paths.CurrentFilePath)), kAppCaption,
+                         MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
-    ctx_.MissingFontList = report.MissingFontList;
     // From here on the path names the background the board is drawn on.
     if (!ctx_.Board.BackgroundFileName.isEmpty())
         paths.CurrentFilePath = ctx_.Board.BackgroundFileName;
@@ -123,10 +129,21 @@ bool OpenFlow::OpenLayout()
     st.WorkingStrip.MainItem.TextColor = st.WorkingStrip.SubItems.TextColor;
     c.check(WhitePrint, ctx_.Board.WhitePrintBackground);
 
-    if (!ctx_.MissingFontList.isEmpty()) {
-        // The start-up font check already dealt with a command-line package.
-        if (paths.OpenFromCommandLine)
-            return false;
+    if (!ctx_.MissingFontList.isEmpty() && paths.OpenFromCommandLine) {
+        // The start-up font check has already offered to install these. Rather
+        // than stopping half-way through with nothing said, open the layout
+        // with the fonts it carries for this run, or the fallback family, and
+        // say which families are still missing.
+        RegisterLayoutFonts(paths.WorkFolder);
+        QStringList stillMissing;
+        for (const QString& family : std::as_const(ctx_.MissingFontList))
+            if (!IsFontInstalled(family))
+                stillMissing << family;
+        ctx_.MissingFontList = stillMissing;
+        if (!stillMissing.isEmpty())
+            ctx_.Ask.message(MissingFontsFallbackMessage(stillMissing), kAppCaption, MessageButtons::Ok,
+                             MessageIcon::Information);
+    } else if (!ctx_.MissingFontList.isEmpty()) {
         if (InstallMissingFonts(ctx_.MissingFontList, paths.WorkFolder, paths.WorkFolder, ctx_.Ask)
             != kFontsInstalled) {
             paths.CurrentFilePath.clear();
@@ -179,6 +196,68 @@ bool OpenFlow::OpenLayout()
     panel_.EnableLineSpacingControls(false);
     panel_.SetEditModeLabel(EditMode::Idle);
     c.discardQueuedClicks();
+    return true;
+}
+
+QString OpenFlow::StagingFolder() const
+{
+    return ctx_.Paths.WorkFolder + QStringLiteral("/.opening");
+}
+
+bool OpenFlow::ProbeLayout(const QString& layoutPath, LayoutKind kind, const QString& staging)
+{
+    const ShellPaths& paths = ctx_.Paths;
+    QDir(staging).removeRecursively();
+    if (kind == LayoutKind::Package && !QDir().mkpath(staging)) {
+        ctx_.Ask.message(kUnableToOpenFile.arg(QDir::toNativeSeparators(layoutPath)), kAppCaption,
+                         MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
+    MenuBoard candidate;
+    LoadReport report;
+    const QString folder = kind == LayoutKind::Package ? staging : paths.WorkFolder;
+    if (LoadLayoutFile(layoutPath, folder, candidate, nullptr, report))
+        return true;
+    QDir(staging).removeRecursively();
+    // The message names the document as the user's working folder holds it.
+    QString shown = report.documentPath.isEmpty() ? layoutPath : report.documentPath;
+    if (kind == LayoutKind::Package)
+        shown = paths.WorkFolder + QLatin1Char('/') + kLayoutDocumentEntryName;
+    ctx_.Ask.message(kUnableToOpenFile.arg(QDir::toNativeSeparators(shown)), kAppCaption, MessageButtons::Ok,
+                     MessageIcon::Warning);
+    return false;
+}
+
+void OpenFlow::MoveFolderContents(const QString& from, const QString& to)
+{
+    const QFileInfoList files = QDir(from).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& f : files)
+        QFile::rename(f.absoluteFilePath(), to + QLatin1Char('/') + f.fileName());
+}
+
+bool OpenFlow::ReadOpenedLayout(const QString& layoutPath, LayoutKind kind, LayoutFontCheck& fontCheck)
+{
+    ShellPaths& paths = ctx_.Paths;
+    if (kind != LayoutKind::Package) {
+        LoadReport report;
+        if (!LoadLayoutFile(layoutPath, paths.WorkFolder, ctx_.Board, &fontCheck, report))
+            return false;
+        ctx_.MissingFontList = report.MissingFontList;
+        return true;
+    }
+    // The package's files are in the working folder now; read its document there.
+    QFile doc(paths.WorkFolder + QLatin1Char('/') + kLayoutDocumentEntryName);
+    if (!doc.open(QIODevice::ReadOnly) || doc.size() > kMaxLayoutDocumentBytes)
+        return false;
+    OpenContext context;
+    context.fromPackage = true;
+    context.workFolder = paths.WorkFolder;
+    context.layoutFolder = FolderOf(layoutPath);
+    QStringList missing;
+    if (ReadLayoutDocumentBytes(doc.readAll(), ctx_.Board, context, &fontCheck, missing)
+        != DocumentReadResult::Read)
+        return false;
+    ctx_.MissingFontList = missing;
     return true;
 }
 

@@ -5,7 +5,9 @@
 
 namespace sw {
 
+class LayoutFontCheck;
 class PanelRoutines;
+enum class LayoutKind;
 class PreviewPainter;
 class ShellRoutines;
 
@@ -36,6 +38,15 @@ public:
 
 private:
     void resetEditorAfterOpen();
+    // The working folder's side folder a package is unpacked into before it
+    // replaces the open layout.
+    QString StagingFolder() const;
+    // Reads the layout into a scratch board; on failure tells the user and
+    // leaves everything as it was.
+    bool ProbeLayout(const QString& layoutPath, LayoutKind kind, const QString& staging);
+    static void MoveFolderContents(const QString& from, const QString& to);
+    // The real read into the board, once the probe succeeded.
+    bool ReadOpenedLayout(const QString& layoutPath, LayoutKind kind, LayoutFontCheck& fontCheck);
     void groupModeOff();
 
     EditorContext& ctx_;

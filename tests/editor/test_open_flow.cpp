@@ -2,7 +2,11 @@
 #include "editor/undo_ops.h"
 #include "editor_fixture.h"
 
+#include "layout_io/package.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace sw;
 using namespace sw::test;
@@ -182,7 +186,6 @@ TEST_F(EditorTest, LowerCaseTablorIsReadAsAnOlderDocumentNotUnpacked)
     ASSERT_TRUE(QFile::rename(package, lower));
     makeDialog().OnInitDialog();
     openByButton(lower);
-    EXPECT_FALSE(dlg->context().Paths.LayoutIsPackage);
     EXPECT_FALSE(QFileInfo::exists(workFolder() + "/Layout.XTABLOR"));
     // A ZIP archive is no layout document: the user is told, nothing is drawn from it.
     ASSERT_EQ(prompter.messages.size(), 1u);
@@ -206,4 +209,64 @@ TEST_F(EditorTest, StripsOfBareLineBreaksAreCleanedAndOverflowSettles)
     EXPECT_FALSE(IsStripInUse(board.strip(1, 5)));
     EXPECT_EQ(board.strip(1, 6).MainItem.Text, "Shake");
     EXPECT_NEAR(board.strip(1, 6).YOffsetFactor, 0.2, 1e-9);
+}
+
+TEST_F(EditorTest, AFailedOpenKeepsTheOpenBoardItsTitleAndItsWorkingFiles)
+{
+    const QString good = makePackage("Lunch", 2, 16, SomeStrips);
+    makeDialog().OnInitDialog();
+    openByButton(good);
+    ASSERT_EQ(dlg->context().Board.strip(0, 0).MainItem.Text, "Burger");
+    const QString title = controls.title;
+    const QStringList before = QDir(workFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    ASSERT_TRUE(before.contains("Background.jpg"));
+
+    // A damaged package (not a ZIP) and a package without a layout document.
+    const QString damaged = writeFile("Broken_LAYOUT.TABLOR", QByteArray("PK\x03\x04 not really a zip", 27));
+    const QString noDocument = makePackage("Empty", 2, 16, SomeStrips);
+    {
+        // Strip the document out of the second package by rebuilding it without one.
+        UnpackReport r;
+        const QString scratch = tempPath("scratch");
+        QDir().mkpath(scratch);
+        ASSERT_TRUE(Unpack(noDocument, scratch, &r));
+        PackRequest req;
+        req.packagePath = noDocument;
+        req.workFolder = scratch;
+        req.backgroundSource = scratch + "/Background.jpg";
+        req.documentText = "not a layout";
+        ASSERT_NE(Pack(req, nullptr), PackResult::Failed);
+    }
+    for (const QString& bad : {damaged, noDocument}) {
+        prompter.messages.clear();
+        openByButton(bad);
+        ASSERT_EQ(prompter.messages.size(), 1u) << bad.toStdString();
+        EXPECT_TRUE(prompter.messages[0].text.startsWith("Unable to open file")) << bad.toStdString();
+        EXPECT_EQ(dlg->context().Board.strip(0, 0).MainItem.Text, "Burger");
+        EXPECT_EQ(dlg->context().Paths.CurrentFileName, "Lunch_LAYOUT.TABLOR");
+        EXPECT_EQ(controls.title, title);
+        EXPECT_EQ(QDir(workFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name), before);
+        EXPECT_FALSE(QFileInfo::exists(workFolder() + "/.opening"));
+    }
+}
+
+TEST_F(EditorTest, CommandLineLayoutWithAStillMissingFamilyOpensWithTheFallbackAndSaysSo)
+{
+    const QString package = makePackage("Lunch", 3, 24, [](MenuBoard& b) {
+        SomeStrips(b);
+        b.strip(0, 0).MainItem.Font = "Signwright Imaginary Slab";
+    });
+    auto& d = makeDialog(package);
+    ASSERT_TRUE(d.OnInitDialog());
+    d.OnPaint();
+
+    // Opened in full, not abandoned half-way ...
+    EXPECT_EQ(d.context().Board.strip(0, 0).MainItem.Text, "Burger");
+    EXPECT_EQ(d.context().Board.strip(2, 23).MainItem.Text, "Fries");
+    EXPECT_EQ(controls.caption(ctl::ModeLabel), "EDIT MODE:  IDLE");
+    EXPECT_TRUE(controls.isEnabled(ctl::Print));
+    // ... and the user is told which family is shown in a replacement.
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.messages.back().text.contains("Signwright Imaginary Slab"));
+    EXPECT_EQ(d.context().MissingFontList, QStringList{"Signwright Imaginary Slab"});
 }
