@@ -111,6 +111,8 @@ constexpr int DeleteGroup = 1176;
 
 // Kept in the template, never shown.
 constexpr int LoadBackground = 1014;
+// The menu's "&Open...": the same command as Load New Background Image.
+constexpr int MenuOpenBackground = 57601;
 constexpr int RowsCombo = 1022;
 constexpr int ColumnsCombo = 1034;
 constexpr int RowsLabel = 1051;

@@ -11,6 +11,7 @@
 #include "layout_io/layout_loader.h"
 #include "layout_io/package.h"
 #include "platform/files.h"
+#include "render/image_import.h"
 #include "render/proxies.h"
 
 #include <QDir>
@@ -195,6 +196,53 @@ bool OpenFlow::OpenLayout()
     groupModeOff();
     panel_.EnableLineSpacingControls(false);
     panel_.SetEditModeLabel(EditMode::Idle);
+    c.discardQueuedClicks();
+    return true;
+}
+
+bool OpenFlow::OpenBackgroundImage()
+{
+    ShellPaths& paths = ctx_.Paths;
+    auto& c = ctx_.Controls;
+    if (!shell_.OfferToSaveChanges())
+        return false;
+    c.check(WhitePrint, false);
+    ctx_.Board.WhitePrintBackground = false;
+    ctx_.Preview.ResolutionRequested = true;
+
+    FileDialogRequest request;
+    request.title = kBackgroundDialogTitle;
+    request.filter = kBackgroundDialogFilter;
+    request.startFolder = paths.BackgroundPath.isEmpty() ? paths.ProgramFolder : FolderOf(paths.BackgroundPath);
+    const auto chosen = ctx_.Ask.openFile(request);
+    if (!chosen || chosen->isEmpty())
+        return false;
+
+    // The image is checked and copied before anything of the open board
+    // changes: an image that cannot be used leaves the board as it was.
+    RenderFlags flags = ctx_.Preview.Flags;
+    if (!ImportBackgroundImage(*chosen, paths.WorkFolder, ctx_.Board, flags, ctx_.Ask))
+        return false;
+    ctx_.Preview.Flags.BackgroundProxyInUse = flags.BackgroundProxyInUse;
+    ctx_.Preview.Flags.PictureProxiesInUse = flags.PictureProxiesInUse;
+
+    ctx_.Preview.ErasePending = true;
+    preview_.ErasePreviewArea();
+    paths.CurrentFilePath = *chosen;
+    paths.BackgroundPath = *chosen;
+    ctx_.Board.BackgroundFileName = *chosen;
+    paths.LastLayoutFolder = FolderOf(*chosen);
+
+    preview_.RedrawPreview(false, true);
+    panel_.ResetEditingPanel();
+    for (int id : {MainItemEdit, SubItemEdit, PricesEdit})
+        c.setText(id, QString());
+    c.enable(Print, true);
+    c.enable(WhitePrint, true);
+    if (!preview_.RedrawPreview())
+        ctx_.Ask.message(kUnsupportedImageFormat, kAppCaption, MessageButtons::Ok, MessageIcon::Warning);
+    preview_.DrawPaletteSwatches();
+    c.setFocus(MainItemEdit);
     c.discardQueuedClicks();
     return true;
 }

@@ -15,6 +15,8 @@ inline const QString kOpenDialogTitle = QStringLiteral("Open TablorLayout File")
 // The caption runs straight into its patterns, as users of the older program know it.
 inline const QString kOpenDialogFilter =
     QStringLiteral("TablorLayout File*.XTABLOR;*.TABLOR;*_TV.jpg;*_BGND.jpg (*.XTABLOR *.TABLOR *_TV.jpg *_BGND.jpg)");
+inline const QString kBackgroundDialogTitle = QStringLiteral("Open Menu Background jpg Image File");
+inline const QString kBackgroundDialogFilter = QStringLiteral("TABLOR Backgroundfile (*.jpg)");
 // %1: the path that could not be opened.
 inline const QString kUnableToOpenFile = QStringLiteral("Unable to open file\r\n\r\n%1\r\n\r\nPress OK to continue.");
 
@@ -31,6 +33,10 @@ public:
     // The whole flow; every outcome is shown to the user. True when a layout
     // was opened and settled.
     bool OpenLayout();
+
+    // Load New Background Image (also the menu's "&Open..."): the board's
+    // strips stay, drawn on the picked image. True when the image was taken.
+    bool OpenBackgroundImage();
 
     // The tidying passes of an open, exposed for their own tests.
     void CleanStrips();

@@ -91,6 +91,10 @@ void CSignwrightDlg::OnCommand(int id, KeyModifiers)
     case OpenLayout:
         open_.OpenLayout();
         break;
+    case LoadBackground:
+    case MenuOpenBackground:
+        open_.OpenBackgroundImage();
+        break;
     case SaveLayout:
         shell_.SaveLayout();
         break;

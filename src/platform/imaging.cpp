@@ -136,14 +136,15 @@ int Bitmap::AllocationLimitMB() { return g_allocationLimitMB.load(); }
 namespace {
 // QImage keeps the density as whole dots per metre, so 300 dpi comes back as
 // 299.9994 and would truncate to 299 where the board's text sizing divides by
-// the truncated value. The rounding error is below 0.013 dpi: a value that
-// close to a whole number is that number.
+// the truncated value. Qt's JPEG reader truncates dpi to dots per metre (96
+// dpi becomes 3779, 95.987 dpi), so the error is under one dot per metre,
+// 0.0254 dpi: a value that close to a whole number is that number.
 double DpiFromDotsPerMetre(int dpm)
 {
     if (dpm <= 0) return kDefaultDpi;
     const double dpi = dpm * kMetresPerInch;
     const double whole = std::round(dpi);
-    return std::abs(dpi - whole) < 0.013 ? whole : dpi;
+    return std::abs(dpi - whole) < 0.0255 ? whole : dpi;
 }
 } // namespace
 

@@ -297,6 +297,15 @@ TEST_F(ImagingTest, JpegSaveKeepsDensityAndHonoursQuality)
     EXPECT_EQ(back.Width(), 200);
     // Whole DPIs come back whole, not as 299.9994 (the text sizing truncates them).
     EXPECT_EQ(back.VerticalResolution(), 300.0);
+    // The JPEG reader truncates dpi to dots per metre (96 dpi reads as 3779,
+    // 95.987 dpi); common densities still come back whole.
+    for (int dpi : {72, 96, 150, 200, 300, 600}) {
+        Bitmap d(8, 8);
+        d.SetResolution(dpi, dpi);
+        const QString path = tempPath(QString("dpi%1.jpg").arg(dpi));
+        ASSERT_EQ(d.Save(path, kMimeJpeg, 90), Status::Ok);
+        EXPECT_EQ(Bitmap::FromFile(path).VerticalResolution(), double(dpi)) << dpi;
+    }
     EXPECT_EQ(b.Save(tempPath("x.jpg"), "image/x-nothing"), Status::EncoderNotFound);
     EXPECT_EQ(b.Save(tempPath("no/such/folder/x.png"), kMimePng), Status::WriteFailed);
     EXPECT_FALSE(QFile::exists(tempPath("no/such/folder/x.png")));

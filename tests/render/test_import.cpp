@@ -143,8 +143,8 @@ TEST_F(Import, PicturesGetUniqueNormalisedNamesAndTheStripIsReset)
     EXPECT_EQ(s.SubImageCropOriginPercentageX, 0);
     EXPECT_TRUE(flags.PictureProxiesInUse);
     // Each picture has its proxy where the drawing looks for it.
-    for (const QString& p : {"pie.jpg", "pie(1).jpg", "pie(1)(2).jpg", "Dish.jpg", "soup.jpg"})
-        EXPECT_TRUE(QFileInfo::exists(ProxyImage(work() + "/" + p))) << qPrintable(p);
+    for (const char* p : {"pie.jpg", "pie(1).jpg", "pie(1)(2).jpg", "Dish.jpg", "soup.jpg"})
+        EXPECT_TRUE(QFileInfo::exists(ProxyImage(work() + "/" + p))) << p;
     EXPECT_TRUE(prompter.messages.empty());
 }
 

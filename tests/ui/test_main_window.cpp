@@ -95,10 +95,12 @@ TEST_F(MainWindowTest, BuildsEveryShownControlFromTheTableWithItsIdCaptionAndSta
             else
                 EXPECT_FALSE(b->icon().isNull());
         }
-        if (spec.Kind == ControlKind::EditBox)
+        if (spec.Kind == ControlKind::EditBox) {
             EXPECT_NE(qobject_cast<EditBox*>(widget), nullptr);
-        if (spec.Kind == ControlKind::ComboBox)
+        }
+        if (spec.Kind == ControlKind::ComboBox) {
             EXPECT_EQ(w.comboItems(spec.Id), ComboItems(spec.Id));
+        }
     }
     EXPECT_GT(shown, 90);
 }
