@@ -30,6 +30,16 @@ Options:
 
 bool IsOption(const char* arg, const char* name) { return std::strcmp(arg, name) == 0; }
 
+// The command-line options promise one line on stderr for an error. Qt's
+// chatter about a missing XDG_RUNTIME_DIR (usual under cron, ssh and CI) and
+// image decoders' warnings would break that; our own errors are printed
+// directly, so the options keep only Qt's critical and fatal messages.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -46,6 +56,7 @@ int main(int argc, char** argv)
         // Rendering needs fonts and images but no display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietQtMessages);
         QGuiApplication app(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
