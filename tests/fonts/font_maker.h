@@ -6,13 +6,8 @@
 #include <QString>
 #include <QUuid>
 #include <QtEndian>
-#include <ostream>
 
-// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "support/fixture.h" // readable QString values in failures
 
 namespace sw::test {
 
