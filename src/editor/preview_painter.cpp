@@ -94,6 +94,17 @@ QString PreviewPainter::boardImagePath() const
     return ctx_.Board.BackgroundFileName;
 }
 
+Bitmap PreviewPainter::boardImage(const QString& path)
+{
+    const QFileInfo info(path);
+    const QDateTime modified = info.lastModified();
+    const qint64 size = info.exists() ? info.size() : -1;
+    DecodedBackground& b = background_;
+    if (b.path != path || b.modified != modified || b.size != size || b.image.IsNull())
+        b = DecodedBackground{path, modified, size, Bitmap::FromFile(path)};
+    return b.image;
+}
+
 void PreviewPainter::showResolution(const QString& imagePath)
 {
     const Bitmap image = Bitmap::FromFile(imagePath);
@@ -130,7 +141,9 @@ bool PreviewPainter::RedrawPreview(bool erase, bool layoutOnly)
             showResolution(ctx_.Board.BackgroundFileName);
             ctx_.Preview.ResolutionRequested = false;
         }
-        Bitmap image = Bitmap::FromFile(boardImagePath());
+        // A copy of the decoded image: composing draws into it, which detaches
+        // it from the one kept for the next redraw.
+        Bitmap image = boardImage(boardImagePath());
         PlaceBoard(ctx_.Geometry, client, editBox,
                    BoardImageInfo{std::uint32_t(std::max(0, image.Width())), std::uint32_t(std::max(0, image.Height())),
                                   image.VerticalResolution()});

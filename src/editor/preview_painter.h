@@ -3,8 +3,10 @@
 // selection outlines, and the palette swatches. The view shows the surface
 // under its controls; every redraw composes the whole board again.
 #include "editor/editor_context.h"
+#include "platform/imaging.h"
 #include "render/proxies.h"
 
+#include <QDateTime>
 #include <optional>
 
 class QPainter;
@@ -58,12 +60,21 @@ private:
     void invalidate();
     void showResolution(const QString& imagePath);
     QString boardImagePath() const;
+    // The background (or its reduced copy) as decoded for the last redraw,
+    // while the file is unchanged: decoding it again took a third of a redraw.
+    Bitmap boardImage(const QString& path);
     void drawColumnGrid(QPainter& p);
     void drawSelectionOutlines(QPainter& p);
     void drawTextOutlines(QPainter& p);
 
     EditorContext& ctx_;
     FontCollector* fonts_ = nullptr;
+    struct DecodedBackground {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+        Bitmap image;
+    } background_;
 };
 
 // The selection frame: black, then white dashes over it, 2 pixels inside the rectangle.

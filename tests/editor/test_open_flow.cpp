@@ -222,7 +222,7 @@ TEST_F(EditorTest, AFailedOpenKeepsTheOpenBoardItsTitleAndItsWorkingFiles)
     ASSERT_TRUE(before.contains("Background.jpg"));
 
     // A damaged package (not a ZIP) and a package without a layout document.
-    const QString damaged = writeFile("Broken_LAYOUT.TABLOR", QByteArray("PK\x03\x04 not really a zip", 27));
+    const QString damaged = writeFile("Broken_LAYOUT.TABLOR", QByteArray("PK\x03\x04 not really a zip"));
     const QString noDocument = makePackage("Empty", 2, 16, SomeStrips);
     {
         // Strip the document out of the second package by rebuilding it without one.
