@@ -68,3 +68,18 @@ TEST_F(EditorTest, AnUnusableBackgroundLeavesTheOpenLayoutAsItWas)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), backgroundBytes);
 }
+
+TEST_F(EditorTest, APickedBackgroundReplacesTheOneThePreviewShowed)
+{
+    auto& d = makeDialog();
+    d.OnInitDialog();
+    openByButton(makePackage("Lunch", 2, 16)); // a blue background
+    const FloatRect& img = d.context().Geometry.PreviewImageRect;
+    auto centre = [&] { return d.surface().pixelColor(int(img.X + img.Width / 2), int(img.Y + img.Height / 2)); };
+    ASSERT_NEAR(centre().blue(), 120, 12);
+
+    prompter.files.push_back(MakeJpeg(tempPath("Red.jpg"), {800, 600}, QColor(200, 30, 30)));
+    d.OnCommand(ctl::MenuOpenBackground);
+    EXPECT_NEAR(centre().red(), 200, 12);
+    EXPECT_NEAR(centre().blue(), 30, 12);
+}
