@@ -2,4 +2,4 @@
 add_library(sw_options INTERFACE)
 target_compile_options(sw_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor -Wcast-align
-  -Wunused -Woverloaded-virtual -Wnull-dereference -Wdouble-promotion -Wformat=2)
+  -Wunused -Woverloaded-virtual -Wdouble-promotion -Wformat=2)
