@@ -88,13 +88,25 @@ PackResult Fail(QString* error, const QString& text, const QString& archivePath 
     return PackResult::Failed;
 }
 
-} // namespace
-
-PackResult Pack(const PackRequest& request, QString* error, QStringList* missingSources)
+// The archive is built under the ".zip" name beside the package. A file that
+// already has that name is somebody's own (ours are removed when a pack
+// fails), so it is never overwritten: the archive then takes a free name.
+QString FreeArchivePath(const QString& archivePath)
 {
-    const QString archivePath = TemporaryArchivePath(request.packagePath);
-    if (archivePath.isEmpty())
-        return Fail(error, QStringLiteral("The package name must end in \".TABLOR\": %1").arg(request.packagePath));
+    if (!QFileInfo::exists(archivePath))
+        return archivePath;
+    const QString stem = archivePath.chopped(4); // without ".zip"
+    for (int n = 1; n < 10000; ++n) {
+        const QString candidate = stem + QStringLiteral(".%1.zip").arg(n);
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+PackResult PackTo(const QString& archivePath, const PackRequest& request, QString* error,
+                  QStringList* missingSources)
+{
     if (request.workFolder.isEmpty() || !QDir().mkpath(request.workFolder))
         return Fail(error, QStringLiteral("Cannot create the working folder %1").arg(request.workFolder));
     if (!QFileInfo(request.backgroundSource).isFile())
@@ -159,6 +171,19 @@ PackResult Pack(const PackRequest& request, QString* error, QStringList* missing
         return PackResult::OkOldNameRemoved;
     }
     return PackResult::Ok;
+}
+
+} // namespace
+
+PackResult Pack(const PackRequest& request, QString* error, QStringList* missingSources)
+{
+    const QString spelled = TemporaryArchivePath(request.packagePath);
+    if (spelled.isEmpty())
+        return Fail(error, QStringLiteral("The package name must end in \".TABLOR\": %1").arg(request.packagePath));
+    const QString archivePath = FreeArchivePath(spelled);
+    if (archivePath.isEmpty())
+        return Fail(error, QStringLiteral("No free name for the new archive beside %1").arg(request.packagePath));
+    return PackTo(archivePath, request, error, missingSources);
 }
 
 } // namespace sw

@@ -115,6 +115,16 @@ TEST_F(PackageTest, FailureLeavesTheOldPackageWhole)
     EXPECT_FALSE(QFileInfo::exists(tempPath("out/Busy_LAYOUT.zip")));
 }
 
+TEST_F(PackageTest, AUsersOwnZipBesideThePackageIsNeverOverwritten)
+{
+    writeFile("out/Lunch_LAYOUT.zip", "the owner's own archive");
+    const PackRequest r = request();
+    ASSERT_NE(Pack(r, nullptr), PackResult::Failed);
+    EXPECT_EQ(ReadAll(tempPath("out/Lunch_LAYOUT.zip")), "the owner's own archive");
+    EXPECT_EQ(test::ZipEntryNames(r.packagePath).value(0), "Background.jpg");
+    EXPECT_EQ(QDir(tempPath("out")).entryList(QDir::Files), QStringList({"Lunch_LAYOUT.TABLOR", "Lunch_LAYOUT.zip"}));
+}
+
 TEST_F(PackageTest, RefusesNamesWithoutUpperCaseExtension)
 {
     for (const char* name : {"Lunch_LAYOUT.tablor", "Lunch_LAYOUT.TABLOR.bak", "Lunch"}) {
