@@ -185,6 +185,10 @@ ImageFileCheck CheckImageFile(const QString& path)
 QString UniquePictureDestination(const QString& picturePath, const QString& workFolder)
 {
     QString name = QFileInfo(picturePath).fileName();
+    // Layout documents separate folders with backslashes, so a backslash that
+    // is part of a Linux file name would cut the name when the layout is read
+    // back and lose the picture.
+    name.replace(QLatin1Char('\\'), QLatin1Char('_'));
     if (name.contains(QLatin1String(".JPG")))
         name.replace(QLatin1String(".JPG"), kJpg);
     else if (name.contains(QLatin1String(".jpeg")))

@@ -134,6 +134,9 @@ TEST_F(Import, PicturesGetUniqueNormalisedNamesAndTheStripIsReset)
     EXPECT_EQ(import(dish, {1, 0}), work() + "/Dish.jpg");
     const QString soup = writeFile("pick/soup.jpeg", Encode(Filled(600, 600, Qt::red), "jpeg"));
     EXPECT_EQ(import(soup, {1, 1}), work() + "/soup.jpg");
+    // A backslash in a file name would read back as a folder separator.
+    const QString odd = writeFile("pick/half\\pie.jpg", Encode(Filled(600, 600, Qt::red), "jpeg"));
+    EXPECT_EQ(import(odd, {1, 2}), work() + "/half_pie.jpg");
 
     const MenuStrip& s = board.strip(0, 0);
     EXPECT_EQ(s.SubImageFileName, work() + "/pie.jpg");
